@@ -111,9 +111,11 @@ void Surface::write(std::string_view text, int x, int y) {
     const int gx = penX + glyph.left;
     const int gy = y + glyph.top;
     penX += glyph.advance;
-    const int cx0 = std::max(gx, 0), cy0 = std::max(gy, 0);
+    // The line is exactly one cell tall: an accent or descender that the rasteriser rounds past
+    // the cell is cut at its edge.
+    const int cx0 = std::max(gx, 0), cy0 = std::max({gy, y, 0});
     const int cx1 = std::min(gx + glyph.width, SurfaceWidth);
-    const int cy1 = std::min(gy + glyph.height, SurfaceHeight);
+    const int cy1 = std::min({gy + glyph.height, y + face.cellHeight(), SurfaceHeight});
     for (int row = cy0; row < cy1; ++row) {
       const std::uint8_t* cov = glyph.coverage.data() + static_cast<size_t>(row - gy) * glyph.width;
       Pixel* dst = pixels_.data() + static_cast<size_t>(row) * SurfaceWidth;

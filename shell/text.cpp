@@ -94,6 +94,10 @@ const Glyph& SizedFace::glyph(char32_t codepoint) {
   return glyphs_.emplace(codepoint, std::move(glyph)).first->second;
 }
 
+bool SizedFace::hasGlyph(char32_t codepoint) const {
+  return stbtt_FindGlyphIndex(&impl_->info, static_cast<int>(codepoint)) != 0;
+}
+
 SizedFace& FontLibrary::face(std::string_view name, bool bold, int cellHeight) {
   auto key = std::make_tuple(std::string(name), bold, cellHeight);
   auto found = faces_.find(key);

@@ -30,6 +30,8 @@ class SizedFace {
   SizedFace& operator=(const SizedFace&) = delete;
 
   const Glyph& glyph(char32_t codepoint);
+  // Whether the face has a glyph of its own for the codepoint (not the missing-glyph box).
+  bool hasGlyph(char32_t codepoint) const;
   int cellHeight() const { return cellHeight_; }
 
  private:
