@@ -64,6 +64,7 @@ void WriteFixturePictures(const std::filesystem::path& root) {
 
 void RecordingHost::present(const Surface& surface) {
   ++flips;
+  if (!keepLast && !keepFrames && !onPresent) return;
   lastFrame.assign(surface.pixels(), surface.pixels() + static_cast<size_t>(SurfaceWidth) * SurfaceHeight);
   if (keepFrames) frames.push_back(lastFrame);
   if (onPresent) onPresent(surface);

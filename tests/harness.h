@@ -52,8 +52,10 @@ class RecordingHost : public Host {
   int flips = 0;
   int beeps = 0;
   std::uint64_t timeOfDay = 12345;
-  // Every presented frame is kept when this is set; the last one always is.
+  // Every presented frame is kept when this is set; the last one is unless keepLast is cleared
+  // (benchmarks clear it, so that a flip costs nothing).
   bool keepFrames = false;
+  bool keepLast = true;
   std::vector<std::vector<Pixel>> frames;
   std::vector<Pixel> lastFrame;
   // Called at every flip, with the surface as presented.
