@@ -25,8 +25,8 @@ struct SortState {
   std::int32_t HeldPicture = 0;  // picture of the item being dragged, or -1
   std::int32_t SortClock = 0;    // -20 after a start, -40 after a restart, at most 5501
   std::int32_t ErrorCount = 0;
-  std::int32_t HintBin = 0;      // container 1..4 whose hint shows; anything else: none
-  std::int32_t HintTicks = 0;    // frames the hint has run, 0..90
+  std::int32_t HintBin = 0;    // container 1..4 whose hint shows; anything else: none
+  std::int32_t HintTicks = 0;  // frames the hint has run, 0..90
 
   bool lost() const { return ErrorCount >= 3; }
   bool won() const {
@@ -35,6 +35,29 @@ struct SortState {
   // Takes item i out of all three lists; the later items keep their order.
   void RemoveItem(std::int32_t i);
 };
+
+// A street container painted in the game's background (picture 20): the item pictures that
+// belong in it, the box in which a release counts as a drop into it (bounds strict), and where
+// its hint is written.
+struct SortContainer {
+  std::int32_t number;  // 1..4, the value HintBin takes
+  std::int32_t firstPicture;
+  std::int32_t lastPicture;
+  std::int32_t dropLeft, dropTop, dropRight, dropBottom;
+  std::int32_t hintX, hintY;
+
+  bool holds(std::int32_t picture) const {
+    return picture >= firstPicture && picture <= lastPicture;
+  }
+  bool dropBoxHas(std::int32_t x, std::int32_t y) const {
+    return dropLeft < x && x < dropRight && dropTop < y && y < dropBottom;
+  }
+};
+
+extern const std::array<SortContainer, 4> SortContainers;
+
+// The container an item picture belongs in, or nullptr for a picture that is no item.
+const SortContainer* ContainerOf(std::int32_t picture);
 
 void StartSortGame(Game& game);
 void RestartSortGame(Game& game);
