@@ -153,7 +153,7 @@ void CardFace(Studio& studio, cairo_t* cr, int value, Rect b) {
   cairo_set_line_width(cr, 2);
   cairo_stroke(cr);
   const double room = b.h - stripe;
-  Emoji(studio, cr, art.emoji, b.x + b.w / 2, b.y + room / 2 + 1, std::min(b.w, room) * 0.74);
+  Emoji(studio, cr, art.emoji, b.x + b.w / 2, b.y + room / 2 + 1, std::min(b.w, room) * 0.8);
 }
 
 void CardBack(Studio& studio, cairo_t* cr, Rect b) {
@@ -217,6 +217,7 @@ void CardFan(Studio& studio, cairo_t* cr, double cx, double cy, double w, int fa
 // must be identical around their common back button.
 void SharedBase(cairo_t* cr) {
   Sky(cr, kScreenWidth, 660);
+  Skyline(cr, 650, -10, kScreenWidth + 10);
   Hills(cr, kScreenWidth, 640, 700, Rgb(170, 218, 146), 2.2);
   Ground(cr, kScreenWidth, kScreenHeight, 656, 680);
 }
@@ -228,6 +229,12 @@ const Rect kBackButton{16, 696, 102, 62};  // x 16..117, y 696..757
 const Rect kMemoryBox{411, 287, 209, 116};   // x 411..619, y 287..402
 const Rect kSortingBox{411, 497, 199, 97};   // x 411..609, y 497..593
 
+// Twinkles in two corners of a lit button's face.
+void Sparkles(Studio& studio, cairo_t* cr, Rect face) {
+  Emoji(studio, cr, U'\u2728', face.right() - 10, face.y + 10, 20);
+  Emoji(studio, cr, U'\u2728', face.x + 10, face.bottom() - 10, 16);
+}
+
 void MemoryButton(Studio& studio, cairo_t* cr, bool lit) {
   ButtonLook look;
   look.face = kMemoryFace;
@@ -237,6 +244,7 @@ void MemoryButton(Studio& studio, cairo_t* cr, bool lit) {
                                     kMemoryBox.h - 3},
                                look);
   CardFan(studio, cr, face.x + face.w / 2, face.y + 30, 34, 0, 11);
+  if (lit) Sparkles(studio, cr, face);
   TextStyle style;
   style.size = 34;
   style.outline = 3;
@@ -266,12 +274,14 @@ void SortingButton(Studio& studio, cairo_t* cr, bool lit) {
   Emoji(studio, cr, kRecycle, left + icon / 2, face.y + 55, icon);
   style.align = Align::Left;
   Text(studio, cr, "ODPADU", left + icon + 6, face.y + 66, style);
+  if (lit) Sparkles(studio, cr, face);
 }
 
 Image Menu(Studio& studio, int lit) {
   Canvas canvas(kScreenWidth, kScreenHeight);
   cairo_t* cr = canvas.cr;
   Sky(cr, kScreenWidth, 620);
+  Skyline(cr, 590, -10, kScreenWidth + 10);
   Emoji(studio, cr, U'\U0001F31E', 96, 92, 120);
   Cloud(cr, 318, 74, 0.8);
   Cloud(cr, 790, 92, 1.0);
@@ -329,11 +339,11 @@ Image Memory(Studio& studio, bool backLit) {
   Title(studio, cr, "PEXESO", kScreenWidth / 2.0, 102, 84);
   Ribbon(studio, cr, "Nájdi dvojice rovnakých obrázkov!", kScreenWidth / 2.0, 160, 22);
 
-  // The band the game writes its messages on.
-  Panel(cr, {262, 236, 498, 50}, 16);
+  // The band the game writes its messages on (21-pixel lines from y 249).
+  Panel(cr, {262, 236, 498, 46}, 16);
 
   // The table.
-  const Rect table{28, 294, 966, 350};
+  const Rect table{28, 289, 966, 354};
   auto tableShape = [=](cairo_t* c) { RoundRect(c, table.x, table.y, table.w, table.h, 26); };
   SoftShadow(cr, tableShape, 0, 6, 16, Rgb(0, 0, 0), 0.3);
   cairo_new_path(cr);
@@ -510,6 +520,8 @@ Image Sorting(Studio& studio) {
   Canvas canvas(kScreenWidth, kScreenHeight);
   cairo_t* cr = canvas.cr;
   Sky(cr, kScreenWidth, 700);
+  Skyline(cr, 690, 150, 880);
+  Emoji(studio, cr, U'\U0001F31E', 246, 104, 64);
   Cloud(cr, 120, 130, 0.55);
   Cloud(cr, 920, 130, 0.5);
   Hills(cr, kScreenWidth, 676, 740, Rgb(170, 218, 146), 0.4);

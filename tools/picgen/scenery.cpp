@@ -74,6 +74,27 @@ void Bush(cairo_t* cr, double cx, double baseY, double size, Colour colour) {
   cairo_fill(cr);
 }
 
+void Skyline(cairo_t* cr, double baseY, double fromX, double toX) {
+  const Colour wall = Rgb(190, 218, 238), window = Rgb(212, 233, 247);
+  // Heights and widths repeat in a fixed pattern: the town is the same on every run.
+  const double heights[] = {62, 96, 48, 118, 74, 54, 104, 66, 86, 44};
+  const double widths[] = {46, 38, 56, 42, 50, 60, 36, 52, 44, 58};
+  int i = 0;
+  for (double x = fromX; x < toX; ++i) {
+    const double w = widths[i % 10], h = heights[i % 10];
+    SetColour(cr, wall);
+    RoundRect(cr, x, baseY - h, w, h + 10, 5);
+    cairo_fill(cr);
+    SetColour(cr, window);
+    for (double wy = baseY - h + 10; wy < baseY - 14; wy += 16)
+      for (double wx = x + 8; wx < x + w - 12; wx += 14) {
+        cairo_rectangle(cr, wx, wy, 7, 8);
+      }
+    cairo_fill(cr);
+    x += w + 6;
+  }
+}
+
 void Ground(cairo_t* cr, int width, int height, double top, double pathTop) {
   Hills(cr, width, top, height, palette::Grass, 0.8);
   // The path: a light paved strip with a soft edge.
@@ -273,11 +294,11 @@ Rect DrawButton(cairo_t* cr, Rect box, const ButtonLook& look) {
   cairo_pattern_destroy(gloss);
   cairo_restore(cr);
   if (look.lit) {
-    // A bright ring inside the rim: the button glows under the pointer.
+    // A warm bright ring inside the rim: the button glows under the pointer.
     cairo_new_path(cr);
-    RoundRect(cr, inner.x + 1.5, inner.y + 1.5, inner.w - 3, inner.h - 3, ir - 1);
-    SetColour(cr, Rgb(255, 255, 210), 0.95);
-    cairo_set_line_width(cr, 3);
+    RoundRect(cr, inner.x + 2, inner.y + 2, inner.w - 4, inner.h - 4, ir - 1);
+    SetColour(cr, Rgb(255, 238, 120));
+    cairo_set_line_width(cr, 4);
     cairo_stroke(cr);
   }
   return inner;

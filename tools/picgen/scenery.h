@@ -45,6 +45,8 @@ void Cloud(cairo_t* cr, double cx, double cy, double scale);
 void Hills(cairo_t* cr, int width, double y, double bottom, Colour colour, double phase);
 // A round bush or tree crown.
 void Bush(cairo_t* cr, double cx, double baseY, double size, Colour colour);
+// A pale town on the horizon, its buildings standing on `baseY`, from x `fromX` to `toX`.
+void Skyline(cairo_t* cr, double baseY, double fromX, double toX);
 // Grass from `top` down, with a light path below `pathTop`.
 void Ground(cairo_t* cr, int width, int height, double top, double pathTop);
 
