@@ -21,8 +21,7 @@ void StartGame(Harness& h) {
   h.press();
   h.tick();
   h.release();
-  // Until the menu hands over by itself, the test switches the screen as its button would.
-  if (h.game.ScreenState != ScreenSortIntro) h.game.ScreenState = ScreenSortIntro;
+  ASSERT_EQ(h.game.ScreenState, ScreenSortIntro);
   h.move(500, 720);
   h.press();
   ASSERT_EQ(h.tick(), 2);

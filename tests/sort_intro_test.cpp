@@ -12,8 +12,7 @@ void EnterIntro(Harness& h) {
   h.press();
   h.tick();
   h.release();
-  // Until the menu hands over by itself, the test switches the screen as its button would.
-  if (h.game.ScreenState != ScreenSortIntro) h.game.ScreenState = ScreenSortIntro;
+  ASSERT_EQ(h.game.ScreenState, ScreenSortIntro);
   ASSERT_FALSE(h.game.MousePressed);
 }
 
