@@ -575,11 +575,14 @@ TEST(MemoryFrame, BackButtonBoxIsStrict) {
     EXPECT_EQ(h.tick(), 1);
     EXPECT_EQ(h.host.at(5, 680), c.lit ? FixtureColour(21) : FixtureColour(3));
   }
-  // Pressed outside its box: used up, still in the game.
+  // Pressed outside its box: used up before the frame is presented, still in the game.
+  bool pressedAtFlip = true;
+  h.host.onPresent = [&](const Surface&) { pressedAtFlip = h.game.MousePressed; };
   h.move(15, 720);
   h.press();
   h.tick();
   EXPECT_EQ(h.game.ScreenState, ScreenMemory);
+  EXPECT_FALSE(pressedAtFlip);
   EXPECT_FALSE(h.game.MousePressed);
 }
 
