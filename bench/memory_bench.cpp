@@ -37,8 +37,10 @@ void RunMemoryFrames(benchmark::State& state, Setup setup) {
   Game& g = h.game;
   MemoryState& m = g.memory;
   // Slot 12 (left 530, top 420) lies under the pointer; slots 0 and 9 turn.
-  if (setup.hovered) h.move(560, 450);
-  else h.move(1010, 20);
+  if (setup.hovered)
+    h.move(560, 450);
+  else
+    h.move(1010, 20);
   for (auto _ : state) {
     if (setup.turning) {
       m.FirstCard = 0;
@@ -61,7 +63,9 @@ void BM_MemoryFrameTwoCardsTurning(benchmark::State& state) {
 }
 BENCHMARK(BM_MemoryFrameTwoCardsTurning);
 
-void BM_MemoryFrameMessage(benchmark::State& state) { RunMemoryFrames(state, {.message = true}); }
+void BM_MemoryFrameMessage(benchmark::State& state) {
+  RunMemoryFrames(state, {.message = true});
+}
 BENCHMARK(BM_MemoryFrameMessage);
 
 void BM_MemoryFrameHoveredCard(benchmark::State& state) {

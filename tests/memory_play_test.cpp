@@ -11,8 +11,12 @@
 namespace voranka::testing {
 namespace {
 
-int SlotLeft(int slot) { return 50 + 120 * (slot % 8); }
-int SlotTop(int slot) { return 300 + 120 * (slot / 8); }
+int SlotLeft(int slot) {
+  return 50 + 120 * (slot % 8);
+}
+int SlotTop(int slot) {
+  return 300 + 120 * (slot / 8);
+}
 
 using Frame = std::vector<Pixel>;
 

@@ -16,13 +16,18 @@ namespace {
 constexpr int Back = 18;
 constexpr int Face = -1;  // in the turning tables: the face of the card's pair value
 
-int SlotLeft(int slot) { return 50 + 120 * (slot % 8); }
-int SlotTop(int slot) { return 300 + 120 * (slot / 8); }
+int SlotLeft(int slot) {
+  return 50 + 120 * (slot % 8);
+}
+int SlotTop(int slot) {
+  return 300 + 120 * (slot / 8);
+}
 
 using Frame = std::vector<Pixel>;
 
 Frame Capture(const Surface& surface) {
-  return Frame(surface.pixels(), surface.pixels() + static_cast<size_t>(SurfaceWidth) * SurfaceHeight);
+  return Frame(surface.pixels(),
+               surface.pixels() + static_cast<size_t>(SurfaceWidth) * SurfaceHeight);
 }
 
 Pixel At(const Frame& frame, int x, int y) {
@@ -149,7 +154,9 @@ int BlackInMessageBand(const Frame& frame) {
   return count;
 }
 
-bool NewGameButtonShows(const Frame& frame) { return At(frame, 500, 480) == FixtureColour(19); }
+bool NewGameButtonShows(const Frame& frame) {
+  return At(frame, 500, 480) == FixtureColour(19);
+}
 
 // --- The deal ---------------------------------------------------------------------------------
 
@@ -304,9 +311,10 @@ TEST(MemoryFrame, AWholeTurnFollowsTheOpeningAndClosingTables) {
     SCOPED_TRACE(::testing::Message() << "frame " << k << " after the second press");
     h.tick();
     const MemoryState& m = h.game.memory;
-    const TurnRow& second = k <= 20 ? kOpening[k - 1] : k <= 89 ? kFullyOpen
-                                                     : k <= 109 ? kClosing[k - 90]
-                                                                : TurnRow{-51, Back, 0, 96};
+    const TurnRow& second = k <= 20    ? kOpening[k - 1]
+                            : k <= 89  ? kFullyOpen
+                            : k <= 109 ? kClosing[k - 90]
+                                       : TurnRow{-51, Back, 0, 96};
     const TurnRow& first = k <= 19 ? kOpening[k] : k <= 89 ? kFullyOpen : second;
     ExpectSlotShows(frame, 0, 0, first);
     ExpectSlotShows(frame, 2, 1, second);
@@ -338,7 +346,7 @@ TEST(MemoryFrame, CardBoxesAreInclusiveAndEveryFaceDownCardSetsTheYellowPen) {
     bool outlined;
   };
   // Slot 0: left 50, top 300; the outline's top edge covers rows 299..301.
-  const Case cases[] = {{50, 300, true},  {145, 390, true}, {145, 300, true}, {50, 390, true},
+  const Case cases[] = {{50, 300, true},  {145, 390, true},  {145, 300, true},  {50, 390, true},
                         {49, 300, false}, {146, 345, false}, {100, 299, false}, {100, 391, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "pointer at " << c.x << "," << c.y);
@@ -376,8 +384,7 @@ TEST(MemoryFrame, PressesOnOpenCardsOrWhileTwoAreOpenOrClosingAreUsedUp) {
   // press on slot 4 opens nothing, the card is still outlined, and the press is gone after.
   for (int pressAt : {30, 95}) {
     SCOPED_TRACE(::testing::Message() << "press in frame " << pressAt);
-    if (pressAt == 30) h.ticks(29);
-    else h.ticks(95 - 31);
+    h.ticks(pressAt == 30 ? 29 : 95 - 31);  // up to the frame before the press
     h.move(SlotLeft(4) + 48, SlotTop(4) + 45);
     h.press();
     h.tick();
@@ -501,9 +508,8 @@ TEST(MemoryFrame, TheLastPairAndTheNewGameButtonShowInTheSameFrame) {
     int x, y;
     bool outlined;
   };
-  const Case cases[] = {{380, 480, true},  {619, 480, true},  {500, 450, true},
-                        {500, 510, true},  {379, 480, false}, {620, 480, false},
-                        {500, 449, false}, {500, 511, false}};
+  const Case cases[] = {{380, 480, true},  {619, 480, true},  {500, 450, true},  {500, 510, true},
+                        {379, 480, false}, {620, 480, false}, {500, 449, false}, {500, 511, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "pointer at " << c.x << "," << c.y);
     h.move(c.x, c.y);
@@ -567,8 +573,8 @@ TEST(MemoryFrame, BackButtonBoxIsStrict) {
     int x, y;
     bool lit;
   };
-  const Case cases[] = {{15, 720, false}, {16, 720, true},  {117, 720, true}, {118, 720, false},
-                        {50, 695, false}, {50, 696, true},  {50, 757, true},  {50, 758, false}};
+  const Case cases[] = {{15, 720, false}, {16, 720, true}, {117, 720, true}, {118, 720, false},
+                        {50, 695, false}, {50, 696, true}, {50, 757, true},  {50, 758, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(::testing::Message() << "pointer at " << c.x << "," << c.y);
     h.move(c.x, c.y);

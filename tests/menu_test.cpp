@@ -26,12 +26,12 @@ struct PointerCase {
 
 // Both boxes are strict; the sorting button's ends at x 609.
 const PointerCase kPointerCases[] = {
-    {0, 0, Lit::None},         {410, 300, Lit::None},     {620, 300, Lit::None},
-    {411, 287, Lit::Memory},   {619, 402, Lit::Memory},   {500, 286, Lit::None},
-    {500, 403, Lit::None},     {500, 450, Lit::None},     {615, 550, Lit::None},
-    {610, 550, Lit::None},     {411, 497, Lit::Sorting},  {609, 593, Lit::Sorting},
-    {500, 496, Lit::None},     {500, 594, Lit::None},     {-500, 300, Lit::None},
-    {500, -400, Lit::None},    {2000, 550, Lit::None},
+    {0, 0, Lit::None},       {410, 300, Lit::None},    {620, 300, Lit::None},
+    {411, 287, Lit::Memory}, {619, 402, Lit::Memory},  {500, 286, Lit::None},
+    {500, 403, Lit::None},   {500, 450, Lit::None},    {615, 550, Lit::None},
+    {610, 550, Lit::None},   {411, 497, Lit::Sorting}, {609, 593, Lit::Sorting},
+    {500, 496, Lit::None},   {500, 594, Lit::None},    {-500, 300, Lit::None},
+    {500, -400, Lit::None},  {2000, 550, Lit::None},
 };
 
 TEST(MenuFrame, LightsTheButtonUnderThePointerWithoutAPress) {
