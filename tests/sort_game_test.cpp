@@ -197,6 +197,17 @@ TEST(SortGame, TwoMissesInOneFrameCountPastTheLimitAndTheLostGameStopsItsItems) 
   EXPECT_TRUE(ShowsErrors(h, 5));
 }
 
+TEST(SortGame, AClockStoppedByALossLooksUpNothingMore) {
+  Harness h;
+  StartGame(h);
+  auto& s = h.game.sorting;
+  s.SortClock = 3630;  // a row with two items, already reached
+  s.ErrorCount = 3;
+  h.ticks(3);
+  EXPECT_EQ(s.SortClock, 3630);
+  EXPECT_TRUE(s.FallingItems.empty());
+}
+
 TEST(SortGame, APressOverEmptySpaceIsUsedUp) {
   Harness h;
   StartGame(h);
@@ -246,6 +257,7 @@ TEST(SortGame, WhereItemsOverlapTheOldestIsDrawnOnTopAndTaken) {
   StartGame(h);
   PlaceItem(h, 400, 300, 23);
   PlaceItem(h, 400, 340, 24);
+  PlaceItem(h, 400, 360, 25);
   h.tick();
   EXPECT_EQ(h.host.at(450, 380), FixtureColour(23));
   EXPECT_EQ(h.host.at(450, 430), FixtureColour(24));
@@ -253,7 +265,7 @@ TEST(SortGame, WhereItemsOverlapTheOldestIsDrawnOnTopAndTaken) {
   h.press();
   h.tick();
   EXPECT_EQ(h.game.sorting.HeldPicture, 23);
-  EXPECT_EQ(h.game.sorting.FallingItems.ItemPicture, (std::vector<std::int32_t>{24}));
+  EXPECT_EQ(h.game.sorting.FallingItems.ItemPicture, (std::vector<std::int32_t>{24, 25}));
   // The held item follows the pointer, centred, over the item still falling (its keyed top-left
   // corner lets the falling one show through).
   h.move(480, 420);
