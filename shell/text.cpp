@@ -1,5 +1,6 @@
 #include "shell/text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -7,7 +8,11 @@
 
 #define STBTT_STATIC
 #define STB_TRUETYPE_IMPLEMENTATION
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
+#pragma GCC diagnostic ignored "-Wunused-function"
 #include <stb_truetype.h>
+#pragma GCC diagnostic pop
 
 namespace voranka {
 
@@ -47,6 +52,47 @@ CellMetrics FindCellMetrics(const stbtt_fontinfo& info, const std::vector<std::u
   return {ascent, std::max(1, ascent - descent)};
 }
 
+// Spreads the coverage `right` pixels to the right and right / 2 upwards, keeping the baseline.
+void Thicken(Glyph& glyph, int right) {
+  const int up = right / 2;
+  const int width = glyph.width + right;
+  const int height = glyph.height + up;
+  std::vector<std::uint8_t> out(static_cast<size_t>(width) * height, 0);
+  for (int y = 0; y < glyph.height; ++y) {
+    for (int x = 0; x < glyph.width; ++x) {
+      const std::uint8_t c = glyph.coverage[static_cast<size_t>(y) * glyph.width + x];
+      if (c == 0) continue;
+      for (int j = 0; j <= up; ++j) {
+        std::uint8_t* row = out.data() + static_cast<size_t>(y + up - j) * width + x;
+        for (int i = 0; i <= right; ++i) row[i] = std::max(row[i], c);
+      }
+    }
+  }
+  glyph.coverage = std::move(out);
+  glyph.width = width;
+  glyph.height = height;
+  glyph.top -= up;
+}
+
+// The width of the vertical stem of "I" at a cell height of 100, as a share of the cell.
+double StemShare(const std::shared_ptr<const std::vector<std::uint8_t>>& file) {
+  SizedFace probe(file, 100);
+  const Glyph& glyph = probe.glyph(U'I');
+  if (glyph.height == 0) return 0;
+  const int row = glyph.height / 2;
+  int run = 0, widest = 0;
+  for (int x = 0; x < glyph.width; ++x) {
+    run = glyph.coverage[static_cast<size_t>(row) * glyph.width + x] >= 128 ? run + 1 : 0;
+    widest = std::max(widest, run);
+  }
+  return widest / 100.0;
+}
+
+// A true bold's stems are about this share of the cell; bold faces far lighter than that are
+// thickened up to it.
+constexpr double BoldStem = 0.15;
+constexpr double LightestBoldStem = 0.12;
+
 }  // namespace
 
 struct SizedFace::Impl {
@@ -56,8 +102,9 @@ struct SizedFace::Impl {
   int ascentPx = 0;
 };
 
-SizedFace::SizedFace(std::shared_ptr<const std::vector<std::uint8_t>> file, int cellHeight)
-    : impl_(std::make_unique<Impl>()), cellHeight_(cellHeight) {
+SizedFace::SizedFace(std::shared_ptr<const std::vector<std::uint8_t>> file, int cellHeight,
+                     int embolden)
+    : impl_(std::make_unique<Impl>()), cellHeight_(cellHeight), embolden_(std::max(embolden, 0)) {
   impl_->file = std::move(file);
   const auto& bytes = *impl_->file;
   const int start = stbtt_GetFontOffsetForIndex(bytes.data(), 0);
@@ -90,6 +137,7 @@ const Glyph& SizedFace::glyph(char32_t codepoint) {
     glyph.coverage.resize(static_cast<size_t>(glyph.width) * glyph.height);
     stbtt_MakeGlyphBitmap(&info, glyph.coverage.data(), glyph.width, glyph.height, glyph.width,
                           impl_->scale, impl_->scale, index);
+    if (embolden_ > 0) Thicken(glyph, embolden_);
   }
   return glyphs_.emplace(codepoint, std::move(glyph)).first->second;
 }
@@ -103,16 +151,20 @@ SizedFace& FontLibrary::face(std::string_view name, bool bold, int cellHeight) {
   auto found = faces_.find(key);
   if (found != faces_.end()) return *found->second;
   auto fileKey = std::make_pair(std::string(name), bold);
-  auto& file = files_[fileKey];
-  if (!file) {
+  auto found_file = files_.find(fileKey);
+  if (found_file == files_.end()) {
     auto bytes = finder_ ? finder_(name, bold) : std::vector<std::uint8_t>{};
-    if (bytes.empty()) {
-      files_.erase(fileKey);
-      throw GameError("Font cannot be made");
-    }
-    file = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+    if (bytes.empty()) throw GameError("Font cannot be made");
+    File file{std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes))};
+    if (bold) file.stem = StemShare(file.bytes);
+    found_file = files_.emplace(fileKey, std::move(file)).first;
   }
-  auto face = std::make_unique<SizedFace>(file, cellHeight);
+  const File& file = found_file->second;
+  int embolden = 0;
+  if (bold && file.stem > 0 && file.stem < LightestBoldStem) {
+    embolden = static_cast<int>(std::lround((BoldStem - file.stem) * std::abs(cellHeight)));
+  }
+  auto face = std::make_unique<SizedFace>(file.bytes, cellHeight, embolden);
   return *faces_.emplace(std::move(key), std::move(face)).first->second;
 }
 

@@ -21,10 +21,13 @@ struct Glyph {
   std::vector<std::uint8_t> coverage;  // width * height, 0..255
 };
 
-// A TrueType face at one cell height. Glyphs are rasterised at first use and kept.
+// A TrueType face at one cell height. Glyphs are rasterised at first use and kept. A positive
+// `embolden` thickens every glyph's strokes by that many pixels to the right and half as many
+// upwards, for bold faces whose outlines are drawn no heavier than the regular ones.
 class SizedFace {
  public:
-  SizedFace(std::shared_ptr<const std::vector<std::uint8_t>> file, int cellHeight);
+  SizedFace(std::shared_ptr<const std::vector<std::uint8_t>> file, int cellHeight,
+            int embolden = 0);
   ~SizedFace();
   SizedFace(const SizedFace&) = delete;
   SizedFace& operator=(const SizedFace&) = delete;
@@ -38,6 +41,7 @@ class SizedFace {
   struct Impl;
   std::unique_ptr<Impl> impl_;
   int cellHeight_;
+  int embolden_;
   std::map<char32_t, Glyph> glyphs_;
 };
 
@@ -54,8 +58,12 @@ class FontLibrary {
   SizedFace& face(std::string_view name, bool bold, int cellHeight);
 
  private:
+  struct File {
+    std::shared_ptr<const std::vector<std::uint8_t>> bytes;
+    double stem = 0;  // the stem of its "I" as a share of the cell height
+  };
   FontFinder finder_;
-  std::map<std::pair<std::string, bool>, std::shared_ptr<const std::vector<std::uint8_t>>> files_;
+  std::map<std::pair<std::string, bool>, File> files_;
   std::map<std::tuple<std::string, bool, int>, std::unique_ptr<SizedFace>> faces_;
 };
 
