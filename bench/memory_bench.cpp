@@ -10,17 +10,6 @@
 namespace voranka::testing {
 namespace {
 
-void BM_MemoryBaselineWholeFrameCopy(benchmark::State& state) {
-  std::vector<Pixel> from(static_cast<size_t>(SurfaceWidth) * SurfaceHeight, RGB(1, 2, 3));
-  std::vector<Pixel> to(from.size());
-  for (auto _ : state) {
-    std::copy(from.begin(), from.end(), to.begin());
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_MemoryBaselineWholeFrameCopy);
-
 struct Setup {
   bool turning = false;
   bool message = false;

@@ -9,17 +9,6 @@
 namespace voranka::testing {
 namespace {
 
-void BM_SortWholeFrameCopy(benchmark::State& state) {
-  std::vector<Pixel> from(static_cast<size_t>(SurfaceWidth) * SurfaceHeight, RGB(1, 2, 3));
-  std::vector<Pixel> to(from.size());
-  for (auto _ : state) {
-    std::copy(from.begin(), from.end(), to.begin());
-    benchmark::DoNotOptimize(to.data());
-    benchmark::ClobberMemory();
-  }
-}
-BENCHMARK(BM_SortWholeFrameCopy);
-
 // A game on the sorting screen, its fonts already made, whose flips cost nothing.
 void EnterSortGame(Harness& h) {
   h.host.keepLast = false;
