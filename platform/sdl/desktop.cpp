@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
+#include <thread>
 #if defined(SDL_VIDEO_DRIVER_X11)
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -185,6 +186,19 @@ bool Desktop::pointerInside(int x, int y) const {
   return x >= 0 && y >= 0 && x < clientW_ && y < clientH_;
 }
 
+// SDL reports the pointer leaving the window as a move clamped to the window's edge, followed by
+// the leave itself. Without the capture such a move is not one to report.
+bool Desktop::leaving() const {
+  SDL_Event queued[16];
+  const int count = SDL_PeepEvents(queued, 16, SDL_PEEKEVENT, SDL_WINDOWEVENT, SDL_MOUSEMOTION);
+  for (int i = 0; i < count; ++i) {
+    if (queued[i].type == SDL_MOUSEMOTION) return false;
+    if (queued[i].type == SDL_WINDOWEVENT && queued[i].window.event == SDL_WINDOWEVENT_LEAVE)
+      return true;
+  }
+  return false;
+}
+
 void Desktop::endCapture() {
   if (pointer_.capturing()) SDL_CaptureMouse(SDL_FALSE);
   pointer_.lose();
@@ -215,7 +229,7 @@ void Desktop::handle(const SDL_Event& event, Game& game) {
     case SDL_WINDOWEVENT:
       switch (event.window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
-          if (!pacer_.active()) pacer_.activate(SDL_GetTicks());
+          if (!pacer_.active()) pacer_.activate(clock());
           break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
           pacer_.deactivate();
@@ -224,6 +238,12 @@ void Desktop::handle(const SDL_Event& event, Game& game) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
           updateView();
           show();
+          break;
+        case SDL_WINDOWEVENT_ENTER:
+          pointerOver_ = true;
+          break;
+        case SDL_WINDOWEVENT_LEAVE:
+          pointerOver_ = false;
           break;
         case SDL_WINDOWEVENT_EXPOSED:
           show();
@@ -241,12 +261,13 @@ void Desktop::handle(const SDL_Event& event, Game& game) {
       show();
       break;
     case SDL_MOUSEMOTION:
-      if (pointer_.move(pointerInside(event.motion.x, event.motion.y))) {
+      if (pointer_.move(pointerInside(event.motion.x, event.motion.y) && !leaving())) {
         const Point p = ToSurface(view_, event.motion.x, event.motion.y);
         game.DXDraw1MouseMove(p.x, p.y);
       }
       break;
     case SDL_MOUSEBUTTONDOWN:
+      pointerOver_ = true;
       if (event.button.button == SDL_BUTTON_LEFT) {
         pointer_.press(PointerFilter::Button::Left);
         SDL_CaptureMouse(SDL_TRUE);
@@ -256,13 +277,13 @@ void Desktop::handle(const SDL_Event& event, Game& game) {
       game.DXDraw1MouseDown();
       break;
     case SDL_MOUSEBUTTONUP: {
-      // Where the pointer is now: the event's own position is the last one SDL let through.
-      int globalX = 0, globalY = 0, windowX = 0, windowY = 0;
-      SDL_GetGlobalMouseState(&globalX, &globalY);
-      SDL_GetWindowPosition(window_, &windowX, &windowY);
-      const bool inside = pointerInside(globalX - windowX, globalY - windowY);
-      const bool left = event.button.button == SDL_BUTTON_LEFT;
+      // While captured the release carries the pointer's true position; otherwise it carries the
+      // last position SDL let through, and whether the pointer is over the window is known from
+      // its entering and leaving.
       const bool captured = pointer_.capturing();
+      if (captured) pointerOver_ = pointerInside(event.button.x, event.button.y);
+      const bool inside = pointerOver_;
+      const bool left = event.button.button == SDL_BUTTON_LEFT;
       if (pointer_.release(left ? PointerFilter::Button::Left : PointerFilter::Button::Other,
                            inside))
         game.DXDraw1MouseUp();
@@ -274,8 +295,13 @@ void Desktop::handle(const SDL_Event& event, Game& game) {
   }
 }
 
+std::uint32_t Desktop::clock() const {
+  return static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - clockStart_).count());
+}
+
 int Desktop::run(Game& game) {
-  if (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) pacer_.activate(SDL_GetTicks());
+  if (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) pacer_.activate(clock());
   SDL_Event event;
   for (;;) {
     // Every waiting report first, then the tick when it is due.
@@ -283,16 +309,25 @@ int Desktop::run(Game& game) {
       handle(event, game);
       if (quit_) return 0;
     }
-    const std::uint32_t now = SDL_GetTicks();
+    const std::uint32_t now = clock();
     if (pacer_.due(now)) {
       tick(game, now);
       continue;
     }
-    // Sleep until the tick is due or a report comes; without the focus, until a report comes.
-    const int timeout = pacer_.active() ? static_cast<int>(pacer_.msUntilDue(now)) : -1;
-    if (SDL_WaitEventTimeout(&event, timeout)) {
-      handle(event, game);
+    // Without the focus, sleep until a report comes.
+    if (!pacer_.active()) {
+      if (SDL_WaitEventTimeout(&event, -1)) handle(event, game);
       if (quit_) return 0;
+      continue;
+    }
+    // Sleep until a report comes or the tick is nearly due, then to the very millisecond at
+    // which it is due, so that ticks keep their 27 ms and not one more.
+    const std::uint32_t wait = pacer_.msUntilDue(now);
+    if (wait > 1) {
+      if (SDL_WaitEventTimeout(&event, static_cast<int>(wait - 1))) handle(event, game);
+      if (quit_) return 0;
+    } else {
+      std::this_thread::sleep_until(clockStart_ + std::chrono::milliseconds(now + wait));
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -41,7 +42,10 @@ class Desktop final : public Host {
   void tick(Game& game, std::uint32_t now);
   void report(const std::string& text);
   bool pointerInside(int x, int y) const;
+  bool leaving() const;
   void endCapture();
+  // Milliseconds since start-up, a 32-bit count that wraps.
+  std::uint32_t clock() const;
 
   SDL_Window* window_ = nullptr;
   SDL_Renderer* renderer_ = nullptr;
@@ -56,8 +60,11 @@ class Desktop final : public Host {
   int clientH_ = SurfaceHeight;
   Rect view_{0, 0, SurfaceWidth, SurfaceHeight};
 
+  using Clock = std::chrono::steady_clock;
+  Clock::time_point clockStart_ = Clock::now();
   FramePacer pacer_;
   PointerFilter pointer_;
+  bool pointerOver_ = false;  // the pointer is over the window
   bool quit_ = false;
 };
 
