@@ -176,3 +176,22 @@ click() {
 
 # cpu_ticks PID: the process's user and system time in clock ticks.
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+
+# count_colour X Y W H RRGGBB: how many pixels of the last snap in that client rectangle have the
+# colour exactly.
+count_colour() {
+  convert "$WORK/s.png" -crop "${3}x${4}+$((CX + $1))+$((CY + $2))" +repage \
+    -fill black +opaque "#$5" -fill white -opaque "#$5" -format '%[fx:round(mean*w*h)]' info:
+}
+
+# top_row X BACKGROUND: the first client row of the last snap, in column X, whose colour is not
+# BACKGROUND.
+top_row() {
+  convert "$WORK/s.png" -crop "1x760+$((CX + $1))+$CY" +repage txt:- |
+    awk -v bg="#$2" 'NR > 1 && $3 !~ "^" bg { split($1, p, /[,:]/); print p[2]; exit }'
+}
+
+# loud_samples FILE: how many 16-bit samples of a raw audio file are well above silence.
+loud_samples() {
+  od -An -v -td2 -w2 "$1" | awk '$1 > 1000 || $1 < -1000 { n++ } END { print n + 0 }'
+}

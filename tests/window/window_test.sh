@@ -238,4 +238,163 @@ case_small() {
   note "small: client $CW x $CH at ($CX, $CY), frame shown $VW x $VH, buttons reached"
 }
 
+# picture_of RRGGBB FIRST LAST: the fixture picture in FIRST..LAST with that colour, or nothing.
+picture_of() {
+  local k
+  for ((k = $2; k <= $3; k++)); do
+    [ "$(colour "$k")" = "$1" ] && echo "$k" && return
+  done
+}
+
+# The memory button opens the table; two clicks open two cards, which turn back after the pause.
+case_memory() {
+  start_x 1600x1000
+  fixtures "$WORK/game"
+  start_game "$WORK/game"
+  local back table
+  back=$(colour 18)
+  table=$(colour 3)
+  point 500 300
+  click
+  expect_shows 3 20 20 "$table" "the memory table"
+  snap
+  [ "$(pixels 98 345 218 345 938 585)" = "$back $back $back" ] || fail "the cards do not lie face down"
+
+  # Slot 0 at (50, 300) and slot 1 at (170, 300), each clicked in its middle.
+  point 98 345
+  click
+  point 218 345
+  click
+  local faces=
+  opened() {
+    snap
+    local a b
+    read -r a b <<<"$(pixels 98 345 218 345)"
+    [ -n "$(picture_of "$a" 6 17)" ] && [ -n "$(picture_of "$b" 6 17)" ] && faces="$a $b"
+  }
+  poll 3 opened || fail "the two cards did not open: $(pixels 98 345 218 345)"
+  local open_at
+  open_at=$(now_ms)
+  point 500 200
+  turned() {
+    snap
+    local now
+    now=$(pixels 98 345 218 345)
+    [ "$now" = "$back $back" ] || [ "$now" = "$table $table" ]
+  }
+  poll 8 turned || fail "the cards did not turn back: $(pixels 98 345 218 345)"
+  local shown=$(($(now_ms) - open_at))
+  # 70 frames of pause and about 19 of closing, at 37 frames a second.
+  [ "$shown" -ge 1800 ] || fail "the cards turned back after only $shown ms"
+  [ "$shown" -le 4500 ] || fail "the cards turned back only after $shown ms"
+  close_game
+  [ "$GAME_RC" = 0 ] || fail "exit code $GAME_RC"
+  note "memory: two cards ($faces) opened and turned back after $shown ms"
+}
+
+# The sorting game: an item in lane 2 falls at about 37 frames a second, is dragged (out of the
+# window and back, under the capture) onto its container without an error; the next item dropped
+# elsewhere shows the hint, counts an error and beeps.
+case_sorting() {
+  start_x 1600x1000
+  fixtures "$WORK/game"
+  start_game "$WORK/game" SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$WORK/audio.raw"
+  local ground
+  ground=$(colour 20)
+  point 500 550
+  click
+  expect_shows 3 20 20 "$(colour 4)" "the sorting intro"
+  point 500 720
+  click
+  expect_shows 3 20 20 "$ground" "the sorting game"
+  point 700 150
+  snap
+  local errors0
+  errors0=$(count_colour 42 42 200 34 965032)
+  [ "$errors0" -gt 0 ] || fail "no error line"
+
+  # The first item comes about 129 frames after the start, in lane 2 (x 400), and falls.
+  local y1 t1 y2 t2 before after
+  item_low() {
+    snap
+    y1=$(top_row 460 "$ground")
+    [ -n "$y1" ] && [ "$y1" -gt 20 ]
+  }
+  poll 10 item_low || fail "no item falling in lane 2"
+  before=$(now_ms)
+  snap
+  after=$(now_ms)
+  t1=$(((before + after) / 2))
+  y1=$(top_row 460 "$ground")
+  sleep 2
+  before=$(now_ms)
+  snap
+  after=$(now_ms)
+  t2=$(((before + after) / 2))
+  y2=$(top_row 460 "$ground")
+  local speed=$((100000 * (y2 - y1) / (t2 - t1)))  # hundredths of a pixel a second
+  [ "$speed" -ge 3400 ] && [ "$speed" -le 3900 ] ||
+    fail "the item fell $((y2 - y1)) pixels in $((t2 - t1)) ms: $speed/100 a second"
+
+  local item picture container
+  item=$(pixels 460 $((y2 + 50)))
+  picture=$(picture_of "$item" 22 34)
+  [ -n "$picture" ] || fail "the item's colour $item is no item picture's"
+  # The containers: drop box centres and hint positions, by the item pictures that belong in each.
+  case $picture in
+    29 | 30 | 31) container="98 312 55 357" ;;
+    22 | 23 | 24 | 25) container="104 552 59 596" ;;
+    32 | 33 | 34) container="909 320 823 352" ;;
+    *) container="914 559 828 588" ;;
+  esac
+  local dropX dropY hintX hintY
+  read -r dropX dropY hintX hintY <<<"$container"
+
+  # Take it where it is now, drag it out of the window on the left, then onto its container.
+  local now_y=$((y2 + ($(now_ms) - t2) * 37 / 1000))
+  point 453 $((now_y + 60))
+  press 1
+  point -20 400
+  expect_shows 2 10 400 "$item" "the held item dragged out of the window"
+  [ "$(pixels 40 400)" = "$ground" ] || fail "the held item is not drawn at x -73"
+  point "$dropX" "$dropY"
+  expect_shows 2 "$dropX" "$dropY" "$item" "the held item over its container"
+  release 1
+  sleep 0.3
+  snap
+  [ "$(count_colour "$hintX" "$hintY" 160 36 FA6464)" = 0 ] || fail "a hint after a right drop"
+  [ "$(count_colour 42 42 200 34 965032)" = "$errors0" ] || fail "the error line changed after a right drop"
+  [ "$(loud_samples "$WORK/audio.raw")" = 0 ] || fail "a beep after a right drop"
+
+  # The second item comes 330 frames after the first, in lane 3 (x 515): dropped on open ground.
+  item_in_lane_3() {
+    snap
+    [ "$(pixels 575 40)" != "$ground" ]
+  }
+  poll 15 item_in_lane_3 || fail "no second item in lane 3"
+  item=$(pixels 575 40)
+  picture=$(picture_of "$item" 22 34)
+  case $picture in
+    29 | 30 | 31) hintX=55 hintY=357 ;;
+    22 | 23 | 24 | 25) hintX=59 hintY=596 ;;
+    32 | 33 | 34) hintX=823 hintY=352 ;;
+    *) hintX=828 hintY=588 ;;
+  esac
+  point 568 45
+  press 1
+  point 500 150
+  expect_shows 2 500 150 "$item" "the second item held"
+  release 1
+  hinted() {
+    snap
+    [ "$(count_colour "$hintX" "$hintY" 160 36 FA6464)" -gt 20 ]
+  }
+  poll 2 hinted || fail "no hint at ($hintX, $hintY) after a wrong drop"
+  [ "$(count_colour 42 42 200 34 965032)" != "$errors0" ] || fail "the error line did not change"
+  poll 3 eval '[ "$(loud_samples "$WORK/audio.raw")" -gt 1000 ]' || fail "no beep reached the audio output"
+  close_game
+  [ "$GAME_RC" = 0 ] || fail "exit code $GAME_RC"
+  note "sorting: fell at $speed/100 pixels a second, right drop, wrong drop of picture $picture hinted and beeped"
+}
+
 "case_$CASE"
