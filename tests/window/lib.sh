@@ -49,16 +49,34 @@ poll() {
 
 # start_x WIDTHxHEIGHT: a private X server on a free display, with openbox managing its windows.
 start_x() {
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
-  XVFB_PID=$!
-  poll 10 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-  export DISPLAY=":$(head -n1 "$WORK/display")"
+  local attempt
+  for attempt in 1 2 3; do
+    rm -f "$WORK/display"
+    Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$WORK/display" 2>"$WORK/xvfb.log" &
+    XVFB_PID=$!
+    if poll 10 test -s "$WORK/display"; then
+      export DISPLAY=":$(head -n1 "$WORK/display")"
+      poll 5 x_ready && break
+    fi
+    kill "$XVFB_PID" 2>/dev/null
+    wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=
+  done
+  [ -n "$XVFB_PID" ] || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
   mkdir -p "$WORK/home"
-  HOME="$WORK/home" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
-  WM_PID=$!
-  poll 10 wm_ready || fail "openbox did not start: $(cat "$WORK/openbox.log")"
+  for attempt in 1 2 3; do
+    HOME="$WORK/home" openbox --sm-disable >"$WORK/openbox.log" 2>&1 &
+    WM_PID=$!
+    poll 5 wm_ready && break
+    kill "$WM_PID" 2>/dev/null
+    wait "$WM_PID" 2>/dev/null
+    WM_PID=
+  done
+  [ -n "$WM_PID" ] || fail "openbox did not start: $(cat "$WORK/openbox.log")"
   xdotool mousemove 0 0
 }
+
+x_ready() { xprop -root >/dev/null 2>&1; }
 
 wm_ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 
