@@ -78,6 +78,20 @@ class Harness {
   void move(int x, int y) { game.DXDraw1MouseMove(x, y); }
   void press() { game.DXDraw1MouseDown(); }
   void release() { game.DXDraw1MouseUp(); }
+  // A click as the screens see it: the pointer at (x, y), pressed for one tick, then released.
+  // Returns the flips of that tick.
+  int click(int x, int y) {
+    move(x, y);
+    press();
+    const int flips = tick();
+    release();
+    return flips;
+  }
+  // The first frame, then the menu's sorting button, which opens the intro in the same tick.
+  void enterSortIntro() {
+    tick();
+    click(500, 550);
+  }
   // Forces random(n) to return the given numbers in order, then falls back to 0.
   void forceRandom(std::vector<std::int32_t> numbers);
 

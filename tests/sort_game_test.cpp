@@ -16,16 +16,9 @@ const Pixel Background = FixtureColour(20);
 // The first frame, the menu's sorting button into the intro, then the intro's start button.
 // Afterwards the game's first frame has run and the press is used up.
 void StartGame(Harness& h) {
-  h.tick();
-  h.move(500, 550);
-  h.press();
-  h.tick();
-  h.release();
+  h.enterSortIntro();
   ASSERT_EQ(h.game.ScreenState, ScreenSortIntro);
-  h.move(500, 720);
-  h.press();
-  ASSERT_EQ(h.tick(), 2);
-  h.release();
+  ASSERT_EQ(h.click(500, 720), 2);
   ASSERT_EQ(h.game.ScreenState, ScreenSortGame);
   ASSERT_EQ(h.game.sorting.SortClock, -19);
   ASSERT_FALSE(h.game.MousePressed);

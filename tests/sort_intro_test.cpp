@@ -7,11 +7,7 @@ namespace {
 
 // The first frame, then the menu's sorting button into the intro. The intro sees no press.
 void EnterIntro(Harness& h) {
-  h.tick();
-  h.move(500, 550);
-  h.press();
-  h.tick();
-  h.release();
+  h.enterSortIntro();
   ASSERT_EQ(h.game.ScreenState, ScreenSortIntro);
   ASSERT_FALSE(h.game.MousePressed);
 }
