@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string_view>
 
 #include "scenery.h"
+#include "shell/catalogue.h"
 
 namespace picgen {
 
@@ -595,11 +597,9 @@ Image Unused() {
 
 }  // namespace
 
+// The game's own name for picture k, without its folder.
 std::string PictureFile(int k) {
-  std::string name = k < 22 ? "" : "v";
-  name += std::to_string(k < 22 ? k : k - 21);
-  name += ".bmp";
-  return name;
+  return std::filesystem::path(voranka::PictureFileName(k)).filename().string();
 }
 
 std::vector<Picture> MakeAllPictures(Studio& studio) {
